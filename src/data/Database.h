@@ -1,0 +1,115 @@
+#pragma once
+
+#include "core/Money.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+#include <stdexcept>
+
+struct sqlite3;
+class SqlText;
+
+// An engine error on any database operation. Commands catch it at the window (see
+// ui/Command.h), show the engine's text and stop; a Transaction in scope rolls back.
+class DbError : public std::runtime_error {
+public:
+    explicit DbError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message) {}
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// The one connection to the shop's database file. The file lies in the program's folder; the
+// folder is a parameter so tests run on a temporary one.
+//
+// Values are bound, never spliced: every statement takes its user values as a QVariantList
+// matched to "?" placeholders in order. A Money binds as its ten-thousandths count, a QString
+// as text, a null QVariant as NULL.
+class Database : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* FileName = "ROVAvaz1.mdb";
+    static QString filePath(const QString& folder);
+
+    explicit Database(const QString& folder, QObject* parent = nullptr);
+    ~Database() override;
+
+    QString folder() const { return m_folder; }
+    QString path() const { return filePath(m_folder); }
+
+    enum class OpenError { None, Missing, NotADatabase, MissingTables };
+    // Opens the connection. Refuses a missing file (never creates one), a file that is not an
+    // SQLite database and one that lacks the shop's tables. Sets the connection's pragmas and
+    // registers the money SQL functions.
+    OpenError open();
+    bool isOpen() const { return m_db.isValid() && m_db.isOpen(); }
+    // Closes the connection; the next statement or dataset that needs it reopens it.
+    void close();
+    // Reopens the connection if it was closed; throws DbError when that fails.
+    void ensureOpen();
+
+    // Runs a statement that returns no rows; returns the number of rows changed.
+    int exec(const QString& sql, const QVariantList& binds = {});
+    int exec(const SqlText& text);
+    // The first column of the first row, or a null QVariant when there are no rows.
+    QVariant scalar(const QString& sql, const QVariantList& binds = {});
+    // True when the statement returns at least one row.
+    bool exists(const QString& sql, const QVariantList& binds = {});
+    bool exists(const SqlText& text);
+    // Every column of the first row read as money; a NULL (a sum over no rows) reads as 0.
+    QList<Money> sums(const SqlText& text);
+    // Every row, every column as a QVariant (integers, texts, nulls), for small lookups.
+    QList<QVariantList> rows(const QString& sql, const QVariantList& binds = {});
+    qint64 lastInsertId();
+
+    // The raw handle, for the Dataset's fast path and for custom functions.
+    sqlite3* handle();
+
+    // Transactions nest: the outermost one is the real one; inner ones are savepoints.
+    // Prefer the Transaction guard below to calling these.
+    void begin();
+    void commit();
+    void rollback();
+    int transactionDepth() const { return m_depth; }
+
+    // Creates a new database file with every table, index and default row. Refuses to touch an
+    // existing file (returns false). Throws DbError when the file cannot be written.
+    static bool createNew(const QString& folder);
+
+Q_SIGNALS:
+    // The outermost transaction was rolled back: rows that datasets wrote inside it are gone.
+    void rolledBack();
+    // The outermost transaction was committed.
+    void committed();
+    void aboutToClose();
+
+private:
+    void bindAll(void* stmt, const QVariantList& binds, const QString& sql);
+    void* prepare(const QString& sql);
+    [[noreturn]] void fail(const QString& what);
+
+    QString m_folder;
+    QString m_connectionName;
+    QSqlDatabase m_db;
+    int m_depth = 0;
+};
+
+// One command, one transaction: begins on construction, rolls back on destruction unless
+// commit() was called. Nested guards become savepoints of the outer one.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    void commit();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+private:
+    Database& m_db;
+    bool m_done = false;
+};
