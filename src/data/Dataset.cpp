@@ -5,6 +5,7 @@
 #include "data/Schema.h"
 
 #include <QBrush>
+#include <QFont>
 
 #include <algorithm>
 #include <cstring>
@@ -651,6 +652,11 @@ void Dataset::setCaption(const QString& field, const QString& caption) {
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
 }
 
+void Dataset::setBoldTitle(const QString& field) {
+    m_boldTitle = field;
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
+}
+
 QString Dataset::caption(int column) const {
     const QString& n = m_columns[size_t(column)].name;
     auto it = m_captions.constFind(n);
@@ -696,6 +702,12 @@ QVariant Dataset::headerData(int section, Qt::Orientation orientation, int role)
         return caption(section);
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
+    if (role == Qt::FontRole && !m_boldTitle.isEmpty() &&
+        m_columns[size_t(section)].name == m_boldTitle) {
+        QFont f;
+        f.setBold(true);
+        return f;
+    }
     return {};
 }
 

@@ -121,6 +121,9 @@ public:
     // Column titles: the table's captions unless set here.
     void setCaption(const QString& field, const QString& caption);
     QString caption(int column) const;
+    // The column title shown bold (the last title clicked to sort); kept across queries.
+    void setBoldTitle(const QString& field);
+    QString boldTitle() const { return m_boldTitle; }
 
     QItemSelectionModel* selectionModel() { return &m_selection; }
 
@@ -196,6 +199,7 @@ private:
     QString m_sortOrder;
     RowStyle m_rowStyle;
     QHash<QString, QString> m_captions;
+    QString m_boldTitle;
     QItemSelectionModel m_selection;
     bool m_syncing = false;
     bool m_wroteInTransaction = false;
