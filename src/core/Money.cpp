@@ -42,6 +42,7 @@ std::optional<Money> Money::parse(QStringView text, QString* error) {
             *error = QString::fromUtf8(why);
         return std::nullopt;
     };
+    static constexpr char kOutOfRange[] = "数值超出范围";
     const QStringView t = text.trimmed();
     if (t.isEmpty())
         return fail("不是有效的数值：内容为空");
@@ -56,9 +57,13 @@ std::optional<Money> Money::parse(QStringView text, QString* error) {
     int fracDigits = 0;
     int digits = 0;
     bool point = false;
-    // Digits past the fourth decimal decide the rounding: keep them as an exact fraction.
+    // Digits past the fourth decimal decide the rounding: keep them as an exact fraction. Up to
+    // 17 of them are kept (so raw * tailScale fits 128 bits); any non-zero digit further on only
+    // lifts an exact half, which `sticky` records.
     Int128 tail = 0;
     Int128 tailScale = 1;
+    int tailDigits = 0;
+    bool sticky = false;
     for (; i < t.size(); ++i) {
         const QChar c = t[i];
         if (c == u'.') {
@@ -74,23 +79,33 @@ std::optional<Money> Money::parse(QStringView text, QString* error) {
         if (!point) {
             whole = whole * 10 + d;
             if (whole > std::numeric_limits<int64_t>::max() / Scale)
-                throw MoneyOverflow();
+                return fail(kOutOfRange);
         } else if (fracDigits < 4) {
             frac = frac * 10 + d;
             ++fracDigits;
-        } else if (tailScale < (Int128(1) << 100)) {
+        } else if (tailDigits < 17) {
             tail = tail * 10 + d;
             tailScale *= 10;
+            ++tailDigits;
+        } else if (d != 0) {
+            sticky = true;
         }
     }
     if (digits == 0)
         return fail("不是有效的数值");
+    if (sticky) {
+        tail = tail * 10 + 1;
+        tailScale *= 10;
+    }
     frac *= kPow10[4 - fracDigits];
     Int128 raw = whole * Scale + frac;
     // raw + tail/tailScale, rounded half to even
     const Int128 total = raw * tailScale + tail;
-    int64_t r = roundDivide(negative ? -total : total, tailScale, Rounding::HalfEven);
-    return Money::fromRaw(r);
+    try {
+        return Money::fromRaw(roundDivide(negative ? -total : total, tailScale, Rounding::HalfEven));
+    } catch (const MoneyOverflow&) {
+        return fail(kOutOfRange);
+    }
 }
 
 Money Money::fromString(QStringView text) {

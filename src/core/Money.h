@@ -42,8 +42,8 @@ public:
 
     // Parses the text of a number box: optional blanks around, an optional leading minus, digits
     // with at most one decimal point ("3", "3.", ".5", "-0.25"). More than four decimals are rounded
-    // half to even. A lone "-" or "." or "" is not a number. On failure returns nullopt and, when
-    // error is given, a short Chinese reason.
+    // half to even. A lone "-" or "." or "" is not a number. On failure (also a value out of range)
+    // returns nullopt and, when error is given, a short Chinese reason; it never throws.
     static std::optional<Money> parse(QStringView text, QString* error = nullptr);
     // As parse, but an unparsable text throws std::invalid_argument (for literals in code and tests).
     static Money fromString(QStringView text);
