@@ -20,9 +20,21 @@ std::optional<Money> moneyFromValue(sqlite3_value* v) {
     }
 }
 
+// A NULL argument gives NULL; a value that is not a number (or out of range) is an error, never
+// a silent NULL that a sum would skip.
+bool argument(sqlite3_context* ctx, sqlite3_value* v, std::optional<Money>& out) {
+    out = moneyFromValue(v);
+    if (!out && sqlite3_value_type(v) != SQLITE_NULL) {
+        sqlite3_result_error(ctx, "not a money value", -1);
+        return false;
+    }
+    return true;
+}
+
 template <typename Op> void binary(sqlite3_context* ctx, sqlite3_value** argv, Op op) {
-    const auto a = moneyFromValue(argv[0]);
-    const auto b = moneyFromValue(argv[1]);
+    std::optional<Money> a, b;
+    if (!argument(ctx, argv[0], a) || !argument(ctx, argv[1], b))
+        return;
     if (!a || !b) {
         sqlite3_result_null(ctx);
         return;
@@ -50,7 +62,9 @@ void mdiv(sqlite3_context* ctx, int, sqlite3_value** argv) {
 }
 
 void mround(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    const auto a = moneyFromValue(argv[0]);
+    std::optional<Money> a;
+    if (!argument(ctx, argv[0], a))
+        return;
     if (!a) {
         sqlite3_result_null(ctx);
         return;
@@ -60,7 +74,11 @@ void mround(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_error(ctx, "mround: decimals must be 0..4", -1);
         return;
     }
-    sqlite3_result_int64(ctx, a->rounded(n).raw());
+    try {
+        sqlite3_result_int64(ctx, a->rounded(n).raw());
+    } catch (const std::exception& e) {
+        sqlite3_result_error(ctx, e.what(), -1);
+    }
 }
 
 } // namespace
