@@ -19,8 +19,15 @@ SplashWindow::SplashWindow() : QSplashScreen(picture()) {
     QFont f = font();
     f.setPixelSize(13);
     setFont(f);
-    showMessage(QStringLiteral("正在启动程序，请稍候"), Qt::AlignLeft | Qt::AlignBottom,
+    showMessage(QStringLiteral("正在启动程序，请稍候"), Qt::AlignLeft | Qt::AlignVCenter,
                 QColor(0xe6, 0xf0, 0xfa));
+}
+
+void SplashWindow::drawContents(QPainter* painter) {
+    // The message sits in the band below the line of the picture, level with the version.
+    painter->setPen(QColor(0xe6, 0xf0, 0xfa));
+    painter->drawText(QRect(16, Height - 28, Width / 2, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                      message());
 }
 
 QPixmap SplashWindow::picture() {

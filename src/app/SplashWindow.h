@@ -14,4 +14,7 @@ public:
 
     // The picture, drawn here so the program carries no image files.
     static QPixmap picture();
+
+protected:
+    void drawContents(QPainter* painter) override;
 };

@@ -2,14 +2,11 @@
 
 #include "app/AppInfo.h"
 #include "app/SplashWindow.h"
+#include "app/TFdl1.h"
 #include "app/TFmain1.h"
 #include "data/DM1.h"
 #include "data/ui/Messages.h"
 
-#if __has_include("app/TFdl1.h")
-#include "app/TFdl1.h"
-#define SHOP_HAVE_LOGIN 1
-#endif
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,13 +18,8 @@
 
 Startup::Startup(const QString& folder) : m_folder(folder) {
     login = [](TDM1& dm) {
-#ifdef SHOP_HAVE_LOGIN
         TFdl1 dialog(dm);
         return dialog.exec() == QDialog::Accepted;
-#else
-        (void)dm;
-        return true;
-#endif
     };
 }
 

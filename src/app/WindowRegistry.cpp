@@ -1,23 +1,14 @@
 #include "app/WindowRegistry.h"
 
-#include "app/AppInfo.h"
-#include "app/TFgy1.h"
-#include "app/TFmain1.h"
-#include "data/DM1.h"
-
-#if __has_include("app/TFlikai1.h")
-#include "app/TFlikai1.h"
-#define SHOP_HAVE_LOCK 1
-#endif
-#if __has_include("admin/ui/TFyhsz1.h") && __has_include("admin/ui/TFtjyh1.h")
+#include "admin/ui/TFdanwei1.h"
 #include "admin/ui/TFtjyh1.h"
 #include "admin/ui/TFyhsz1.h"
-#define SHOP_HAVE_OPERATORS 1
-#endif
-#if __has_include("print/ui/TFntoc1.h")
+#include "app/AppInfo.h"
+#include "app/TFgy1.h"
+#include "app/TFlikai1.h"
+#include "app/TFmain1.h"
+#include "data/DM1.h"
 #include "print/ui/TFntoc1.h"
-#define SHOP_HAVE_NTOC 1
-#endif
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -36,31 +27,23 @@ WindowRegistry WindowRegistry::standard() {
     WindowRegistry r;
 
     // 系统
-    r.set("N101", R::later()); // shop information TFdanwei1
-#ifdef SHOP_HAVE_OPERATORS
+    r.set("N101", R::modal([](WindowContext& c) {
+        auto* dialog = new TFdanwei1(c.dm, &c.main);
+        QObject::connect(dialog, &TFdanwei1::shopNameShown, &c.main, &QWidget::setWindowTitle);
+        return dialog;
+    }));
     r.set("N102", R::modal([](WindowContext& c) { return new TFyhsz1(c.dm, &c.main); }));
-#else
-    r.set("N102", R::later());
-#endif
     r.set("N104", R::later()); // clear database TFqingkong1
     r.set("N105", R::later()); // backup TFbeifen1 (also offered on exit)
     r.set("N106", R::later()); // restore TFhuifu1
     r.set("N107", R::later()); // compact TFyasuo1
-#ifdef SHOP_HAVE_LOCK
     r.set("N109", R::command([](WindowContext& c) {
         TFlikai1 lock(c.dm, c.main.STyhm(), &c.main);
         lock.exec();
     }));
-#else
-    r.set("N109", R::later());
-#endif
-#ifdef SHOP_HAVE_OPERATORS
     r.set("N110", R::command([](WindowContext& c) {
         TFtjyh1::changeMyPassword(c.dm, c.main.STyhm(), &c.main);
     }));
-#else
-    r.set("N110", R::later());
-#endif
     r.set("N111", R::command([](WindowContext& c) { c.main.close(); }));
 
     // 资料
@@ -94,11 +77,7 @@ WindowRegistry WindowRegistry::standard() {
 
     // 帮助
     r.set("N801", R::command([](WindowContext&) { HelpActions::startCalculator(); }));
-#ifdef SHOP_HAVE_NTOC
     r.set("N802", R::child<TFntoc1>());
-#else
-    r.set("N802", R::later());
-#endif
     r.set("N804", R::command([](WindowContext&) {
         HelpActions::openProgramFile(AppInfo::manualFile());
     }));
