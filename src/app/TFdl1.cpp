@@ -82,7 +82,9 @@ bool TFdl1::loadOperators() {
     m_user->setFocus();
     m_user->clear();
     try {
-        m_dm.AQyhsz1->open(SqlText(QStringLiteral("select yhmc from yhsz")));
+        // In entry order: without "order by id" the engine may answer from the name index.
+        m_dm.AQyhsz1->open(SqlText(
+            {QStringLiteral("select yhmc from yhsz"), QStringLiteral("order by id")}, {}));
         for (int r = 0; r < m_dm.AQyhsz1->count(); ++r)
             m_user->addItem(m_dm.AQyhsz1->text(r, m_dm.AQyhsz1->fieldIndex(QStringLiteral("yhmc"))));
     } catch (const DbError&) {

@@ -93,7 +93,10 @@ void TFyhsz1::showEvent(QShowEvent* event) {
     if (m_shown)
         return;
     m_shown = true;
-    runCommand(this, [this] { m_dm.AQyhsz1->open(SqlText(QStringLiteral("SELECT * FROM yhsz"))); });
+    runCommand(this, [this] {
+        m_dm.AQyhsz1->open(
+            SqlText({QStringLiteral("SELECT * FROM yhsz"), QStringLiteral("order by id")}, {}));
+    });
     m_grid->setFocus();
 }
 
