@@ -6,7 +6,7 @@ SHOP_PACKAGES=(
   qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n libgl-dev
   libsqlite3-dev libsodium-dev libxlsxwriter-dev zlib1g-dev libfreexl-dev
   fonts-noto-cjk
-  xvfb xauth
+  xvfb xauth poppler-utils
 )
 
 shop_install_missing() {

@@ -148,6 +148,8 @@ Report Report::fromDataset(const PrintForm& form, const Dataset& data, const QSt
     r.form = form;
     r.heading = heading;
     r.totals = totals;
+    if (!data.isOpen())
+        return r;
     // Blank columns print nothing, so their field need not be in the dataset.
     QList<int> source;
     for (const PrintColumn& c : form.columns) {
@@ -159,8 +161,6 @@ Report Report::fromDataset(const PrintForm& form, const Dataset& data, const QSt
         }
         source.append(index);
     }
-    if (!data.isOpen())
-        return r;
     const int n = data.count();
     r.rows.reserve(n);
     for (int row = 0; row < n; ++row) {

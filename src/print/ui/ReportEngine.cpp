@@ -36,6 +36,9 @@ QFont reportFont(int size, bool bold = false) {
     f.setBold(bold);
     // Measured and painted alike at every zoom and on paper.
     f.setHintingPreference(QFont::PreferNoHinting);
+    // Shaped Latin runs of the CJK fonts use glyphs that the PDF writer cannot map back to
+    // characters (codes like "C0001" would lose their digits when a PDF is searched or copied).
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
@@ -338,12 +341,15 @@ void ReportDocument::paintPage(QPainter& p, int index, const QRectF& target) con
 
 bool ReportDocument::print(QPrinter& printer) {
     paginate();
-    printer.setFullPage(true); // the layout draws its own margins
     printer.setPageLayout(m_layout);
+    printer.setFullPage(true); // the layout draws its own margins
     QPainter p;
     if (!p.begin(&printer))
         return false;
-    const QRectF target(QPointF(0, 0), printer.paperRect(QPrinter::DevicePixel).size());
+    // The painter starts at the printable area's corner; put the paper's corner there.
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const QRectF target(paper.topLeft() - page.topLeft(), paper.size());
     for (int i = 0; i < m_pages.size(); ++i) {
         if (i > 0 && !printer.newPage()) {
             p.end();
