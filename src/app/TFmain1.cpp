@@ -318,7 +318,15 @@ QMdiSubWindow* TFmain1::openChild(const QMetaObject& windowClass,
     QWidget* window = make();
     if (!window)
         return nullptr;
-    QMdiSubWindow* sub = m_mdi->addSubWindow(window);
+    // The frame takes the window's own title-bar buttons when it names them; a window of fixed
+    // size gets no maximise button.
+    Qt::WindowFlags frame = window->windowFlags().testFlag(Qt::CustomizeWindowHint)
+                                ? window->windowFlags() & ~Qt::WindowType_Mask
+                                : Qt::WindowFlags();
+    if (!frame && window->minimumSize() == window->maximumSize())
+        frame = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    QMdiSubWindow* sub = m_mdi->addSubWindow(window, Qt::SubWindow | frame);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(QIcon(QPixmap(1, 1))); // no system icon in the title
     // A window that deletes itself on close takes its frame with it.

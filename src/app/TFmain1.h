@@ -52,7 +52,8 @@ public:
 
     // Brings back the open child window of that class, or makes one with `make` and shows it as
     // a subwindow that is deleted when it closes. Returns the subwindow (nullptr when `make`
-    // gave nothing).
+    // gave nothing). The frame has no maximise button when the window has a fixed size; a window
+    // that sets Qt::CustomizeWindowHint with its own title-bar hints gets exactly those.
     QMdiSubWindow* openChild(const QMetaObject& windowClass, const std::function<QWidget*()>& make);
     template <class W, class F> W* openChild(F make) {
         QMdiSubWindow* sub = openChild(W::staticMetaObject, [&]() -> QWidget* { return make(); });
