@@ -3,8 +3,41 @@
 #include "data/Dataset.h"
 #include "data/ui/Command.h"
 
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Paints a column's own background under cells that have no row colour of their own.
+class ColumnBackgroundDelegate : public QStyledItemDelegate {
+public:
+    explicit ColumnBackgroundDelegate(DatasetView* view)
+        : QStyledItemDelegate(view), m_view(view) {}
+
+    QHash<QString, QColor> colours;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (colours.isEmpty() || option->backgroundBrush.style() != Qt::NoBrush)
+            return;
+        const Dataset* ds = m_view->dataset();
+        if (!ds)
+            return;
+        const auto it = colours.constFind(ds->fieldNames().value(index.column()));
+        if (it != colours.constEnd())
+            option->backgroundBrush = QBrush(*it);
+    }
+
+private:
+    DatasetView* m_view;
+};
+
+constexpr int MaxFittedWidth = 320;
+
+} // namespace
 
 DatasetView::DatasetView(QWidget* parent) : QTableView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -12,11 +45,13 @@ DatasetView::DatasetView(QWidget* parent) : QTableView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAlternatingRowColors(false);
     setWordWrap(false);
+    setItemDelegate(new ColumnBackgroundDelegate(this));
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     verticalHeader()->setMinimumWidth(24);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setResizeContentsPrecision(200);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DatasetView::clickTitle);
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
@@ -25,17 +60,116 @@ DatasetView::DatasetView(QWidget* parent) : QTableView(parent) {
 }
 
 void DatasetView::setDataset(Dataset* dataset) {
+    if (m_dataset)
+        disconnect(m_dataset, nullptr, this, nullptr);
     m_dataset = dataset;
     QItemSelectionModel* old = selectionModel();
     setModel(dataset);
     if (dataset) {
         setSelectionModel(dataset->selectionModel());
+        // A query, a sort and closing all reset the model; the header then forgets which
+        // sections were hidden or moved and how wide they were.
+        connect(dataset, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+            const Dataset* ds = m_dataset;
+            for (int c = 0; c < ds->columnCount(); ++c)
+                if (!horizontalHeader()->isSectionHidden(c))
+                    m_widths.insert(ds->fieldNames().value(c), columnWidth(c));
+        });
+        connect(dataset, &QAbstractItemModel::modelReset, this, &DatasetView::applyColumns);
+        applyColumns();
         // Show the shared current row when the view appears.
         if (dataset->currentRow() >= 0)
             scrollTo(dataset->index(dataset->currentRow(), 0));
     }
     if (old && old->parent() == this)
         old->deleteLater();
+}
+
+void DatasetView::setColumns(const QList<GridColumn>& columns) {
+    m_columns = columns;
+    auto* delegate = static_cast<ColumnBackgroundDelegate*>(itemDelegate());
+    delegate->colours.clear();
+    for (const GridColumn& c : columns)
+        if (c.background)
+            delegate->colours.insert(c.field, *c.background);
+    applyColumns();
+}
+
+QList<GridColumn> DatasetView::gridColumns() const {
+    QList<GridColumn> out;
+    if (!m_columns.isEmpty()) {
+        for (GridColumn c : m_columns) {
+            if (c.caption.isEmpty() && m_dataset) {
+                const int i = m_dataset->fieldIndex(c.field);
+                if (i >= 0)
+                    c.caption = m_dataset->caption(i);
+            }
+            out << c;
+        }
+        return out;
+    }
+    if (!m_dataset)
+        return out;
+    const QStringList fields = m_dataset->fieldNames();
+    for (int i = 0; i < fields.size(); ++i)
+        if (fields[i] != QLatin1String("id"))
+            out << GridColumn{fields[i], m_dataset->caption(i)};
+    return out;
+}
+
+void DatasetView::applyColumns() {
+    if (!m_dataset)
+        return;
+    QHeaderView* h = horizontalHeader();
+    const int n = m_dataset->columnCount();
+    if (n == 0)
+        return;
+    const QStringList fields = m_dataset->fieldNames();
+    // Logical sections in the order the grid shows them; fields not shown go after them.
+    QList<int> order;
+    QList<bool> shown;
+    QList<int> widths;
+    auto place = [&](int logical, bool visible, int width) {
+        if (logical < 0 || order.contains(logical))
+            return;
+        order << logical;
+        shown << visible;
+        widths << width;
+    };
+    if (m_columns.isEmpty()) {
+        for (int c = 0; c < n; ++c)
+            place(c, fields[c] != QLatin1String("id"), 0);
+    } else {
+        for (const GridColumn& gc : m_columns)
+            place(m_dataset->fieldIndex(gc.field), gc.visible, gc.width);
+        for (int c = 0; c < n; ++c)
+            place(c, false, 0);
+    }
+    for (int visual = 0; visual < order.size(); ++visual) {
+        const int logical = order[visual];
+        const int from = h->visualIndex(logical);
+        if (from != visual)
+            h->moveSection(from, visual);
+        h->setSectionHidden(logical, !shown[visual]);
+    }
+    // Widths: what the person left, else the column's own, else fitted to its contents.
+    const bool fit = m_dataset->rowCount() > 0;
+    for (int i = 0; i < order.size(); ++i) {
+        if (!shown[i])
+            continue;
+        const int logical = order[i];
+        const QString field = fields.value(logical);
+        if (m_widths.contains(field))
+            setColumnWidth(logical, m_widths.value(field));
+        else if (widths[i] > 0)
+            setColumnWidth(logical, widths[i]);
+        else if (fit) {
+            resizeColumnToContents(logical);
+            if (columnWidth(logical) > MaxFittedWidth)
+                setColumnWidth(logical, MaxFittedWidth);
+            m_widths.insert(field, columnWidth(logical));
+        }
+    }
 }
 
 void DatasetView::clickTitle(int column) {

@@ -1,8 +1,24 @@
 #pragma once
 
+#include <QColor>
+#include <QHash>
+#include <QList>
+#include <QString>
 #include <QTableView>
 
+#include <optional>
+
 class Dataset;
+
+// One column of a grid: the field it shows, its title (the table's caption when empty), whether
+// it is shown, and an optional background for every cell of the column.
+struct GridColumn {
+    QString field;
+    QString caption = {};
+    bool visible = true;
+    std::optional<QColor> background = std::nullopt;
+    int width = 0; // 0: fitted to the title and the first rows
+};
 
 // The read-only grid every list window and picker shows a shared Dataset in. It binds the
 // Dataset's own selection model, so every grid on the table moves one current row.
@@ -29,7 +45,15 @@ public:
     bool titleSorting() const { return m_titleSorting; }
     void setEnterKey(EnterKey mode) { m_enterKey = mode; }
 
-    // Sorts by the column's field as a title click does (also used by tests).
+    // The grid's columns in order. Fields of the query that are not listed are not shown (the
+    // id); listed fields the query lacks are skipped. Without a list every field but the id is
+    // shown in the query's order. Kept across queries.
+    void setColumns(const QList<GridColumn>& columns);
+    // The grid's columns as shown: the list above, or the query's fields. Captions are filled in.
+    QList<GridColumn> gridColumns() const;
+
+    // Sorts by the column's field as a title click does (also used by tests). `column` is the
+    // dataset's column (the model's section).
     void clickTitle(int column);
 
 Q_SIGNALS:
@@ -40,7 +64,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void applyColumns();
+
     Dataset* m_dataset = nullptr;
     bool m_titleSorting = true;
     EnterKey m_enterKey = EnterKey::Ignored;
+    QList<GridColumn> m_columns;
+    QHash<QString, int> m_widths; // field -> width, kept across queries
 };
