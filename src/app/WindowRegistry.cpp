@@ -8,6 +8,7 @@
 #include "app/TFlikai1.h"
 #include "app/TFmain1.h"
 #include "data/DM1.h"
+#include "masterdata/ui/TFghs1.h"
 #include "print/ui/TFntoc1.h"
 
 #include <QCoreApplication>
@@ -48,7 +49,7 @@ WindowRegistry WindowRegistry::standard() {
 
     // 资料
     r.set("N201", R::later()); // products TFsp1
-    r.set("N202", R::later()); // suppliers TFghs1
+    r.set("N202", R::child<TFghs1>([](WindowContext& c) { return new TFghs1(c.dm); }));
     r.set("N203", R::later()); // members TFkh1
     r.set("N204", R::later()); // employees TFyg1
     r.set("N206", R::later()); // gifts TFzp1
