@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
 
-class QAbstractButton;
 class QWidget;
 
 // The keyboard rules every window shares:
