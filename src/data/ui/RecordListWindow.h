@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/Money.h"
+#include "data/ui/Command.h"
 #include "data/ui/ListDefinition.h"
 
 #include <QList>
 #include <QWidget>
+
+#include <utility>
 
 class DatasetView;
 class QLabel;
@@ -53,6 +56,11 @@ public:
     // Runs the command with that caption as its tool button or menu item does. False when the
     // window has no such command.
     bool runCommand(const QString& caption);
+    // The shared command runner (data/ui/Command.h), visible in list windows despite the
+    // overload above.
+    template <typename F> bool runCommand(QWidget* parent, F&& command) {
+        return ::runCommand(parent, std::forward<F>(command));
+    }
     QToolButton* commandButton(const QString& caption) const;
 
     // The common commands, callable by windows that offer them elsewhere (popup, keys).
