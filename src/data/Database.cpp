@@ -16,11 +16,6 @@
 
 namespace {
 
-struct StmtGuard {
-    sqlite3_stmt* s = nullptr;
-    ~StmtGuard() { sqlite3_finalize(s); }
-};
-
 QString errorText(sqlite3* h) {
     return h ? QString::fromUtf8(sqlite3_errmsg(h)) : QStringLiteral("数据库未连接");
 }
@@ -96,6 +91,9 @@ void Database::close() {
         m_depth = 0;
         sqlite3_exec(handle(), "ROLLBACK", nullptr, nullptr, nullptr);
     }
+    // The driver cannot close a connection that still has statements.
+    finalizeStatements();
+    ++m_connectionSerial;
     m_db.close();
 }
 
@@ -116,13 +114,52 @@ sqlite3* Database::handle() {
 
 void Database::fail(const QString& what) { throw DbError(what); }
 
-void* Database::prepare(const QString& sql) {
+sqlite3_stmt* Database::takeStatement(const QByteArray& sql) {
+    for (size_t i = m_statements.size(); i-- > 0;) {
+        if (m_statements[i].sql == sql) {
+            sqlite3_stmt* stmt = m_statements[i].stmt;
+            m_statements.erase(m_statements.begin() + qsizetype(i));
+            return stmt;
+        }
+    }
     sqlite3* h = handle();
     sqlite3_stmt* stmt = nullptr;
-    const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(h, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v3(h, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &stmt,
+                           nullptr) != SQLITE_OK)
         fail(errorText(h));
     return stmt;
+}
+
+void Database::giveBackStatement(const QByteArray& sql, sqlite3_stmt* stmt, quint64 connection) {
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    // A statement of a connection closed meanwhile is not kept.
+    if (connection != m_connectionSerial || !isOpen()) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    m_statements.push_back({sql, stmt});
+    if (m_statements.size() > MaxKeptStatements) {
+        sqlite3_finalize(m_statements.front().stmt);
+        m_statements.erase(m_statements.begin());
+    }
+}
+
+void Database::finalizeStatements() {
+    for (const KeptStatement& k : m_statements)
+        sqlite3_finalize(k.stmt);
+    m_statements.clear();
+}
+
+CachedStatement::CachedStatement(Database& db, const QString& sql)
+    : m_db(db), m_sql(sql.toUtf8()) {
+    m_stmt = m_db.takeStatement(m_sql);
+    m_connection = m_db.m_connectionSerial;
+}
+
+CachedStatement::~CachedStatement() {
+    if (m_stmt) // null for a text without a statement (blank or only a comment)
+        m_db.giveBackStatement(m_sql, m_stmt, m_connection);
 }
 
 void Database::bindAll(void* stmtPtr, const QVariantList& binds, const QString& sql) {
@@ -161,10 +198,10 @@ void Database::bindAll(void* stmtPtr, const QVariantList& binds, const QString& 
 }
 
 int Database::exec(const QString& sql, const QVariantList& binds) {
-    StmtGuard g{static_cast<sqlite3_stmt*>(prepare(sql))};
-    bindAll(g.s, binds, sql);
+    CachedStatement g(*this, sql);
+    bindAll(g.get(), binds, sql);
     int rc;
-    while ((rc = sqlite3_step(g.s)) == SQLITE_ROW) {
+    while ((rc = sqlite3_step(g.get())) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE)
         fail(errorText(handle()));
@@ -190,16 +227,18 @@ QVariant columnValue(sqlite3_stmt* s, int i) {
 } // namespace
 
 QList<QVariantList> Database::rows(const QString& sql, const QVariantList& binds) {
-    StmtGuard g{static_cast<sqlite3_stmt*>(prepare(sql))};
-    bindAll(g.s, binds, sql);
+    CachedStatement g(*this, sql);
+    bindAll(g.get(), binds, sql);
     QList<QVariantList> out;
-    const int n = sqlite3_column_count(g.s);
-    int rc;
-    while ((rc = sqlite3_step(g.s)) == SQLITE_ROW) {
+    // Columns are read after the first step, which recompiles a kept statement whose tables
+    // changed.
+    int rc = sqlite3_step(g.get());
+    const int n = sqlite3_column_count(g.get());
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(g.get())) {
         QVariantList row;
         row.reserve(n);
         for (int i = 0; i < n; ++i)
-            row << columnValue(g.s, i);
+            row << columnValue(g.get(), i);
         out << row;
     }
     if (rc != SQLITE_DONE)
@@ -208,20 +247,20 @@ QList<QVariantList> Database::rows(const QString& sql, const QVariantList& binds
 }
 
 QVariant Database::scalar(const QString& sql, const QVariantList& binds) {
-    StmtGuard g{static_cast<sqlite3_stmt*>(prepare(sql))};
-    bindAll(g.s, binds, sql);
-    const int rc = sqlite3_step(g.s);
+    CachedStatement g(*this, sql);
+    bindAll(g.get(), binds, sql);
+    const int rc = sqlite3_step(g.get());
     if (rc == SQLITE_ROW)
-        return columnValue(g.s, 0);
+        return columnValue(g.get(), 0);
     if (rc != SQLITE_DONE)
         fail(errorText(handle()));
     return {};
 }
 
 bool Database::exists(const QString& sql, const QVariantList& binds) {
-    StmtGuard g{static_cast<sqlite3_stmt*>(prepare(sql))};
-    bindAll(g.s, binds, sql);
-    const int rc = sqlite3_step(g.s);
+    CachedStatement g(*this, sql);
+    bindAll(g.get(), binds, sql);
+    const int rc = sqlite3_step(g.get());
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
         fail(errorText(handle()));
     return rc == SQLITE_ROW;
@@ -230,14 +269,14 @@ bool Database::exists(const QString& sql, const QVariantList& binds) {
 bool Database::exists(const SqlText& text) { return exists(text.text(), text.binds()); }
 
 QList<Money> Database::sums(const SqlText& text) {
-    StmtGuard g{static_cast<sqlite3_stmt*>(prepare(text.text()))};
-    bindAll(g.s, text.binds(), text.text());
-    const int n = sqlite3_column_count(g.s);
+    CachedStatement g(*this, text.text());
+    bindAll(g.get(), text.binds(), text.text());
+    const int rc = sqlite3_step(g.get());
+    const int n = sqlite3_column_count(g.get());
     QList<Money> out(n);
-    const int rc = sqlite3_step(g.s);
     if (rc == SQLITE_ROW) {
         for (int i = 0; i < n; ++i)
-            out[i] = moneyFromColumn(g.s, i).value_or(Money());
+            out[i] = moneyFromColumn(g.get(), i).value_or(Money());
     } else if (rc != SQLITE_DONE) {
         fail(errorText(handle()));
     }

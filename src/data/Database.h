@@ -8,8 +8,10 @@
 #include <QVariant>
 
 #include <stdexcept>
+#include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 class SqlText;
 
 // An engine error on any database operation. Commands catch it at the window (see
@@ -89,14 +91,46 @@ Q_SIGNALS:
     void aboutToClose();
 
 private:
+    friend class CachedStatement;
     void bindAll(void* stmt, const QVariantList& binds, const QString& sql);
-    void* prepare(const QString& sql);
     [[noreturn]] void fail(const QString& what);
+    sqlite3_stmt* takeStatement(const QByteArray& sql);
+    void giveBackStatement(const QByteArray& sql, sqlite3_stmt* stmt, quint64 connection);
+    void finalizeStatements();
 
     QString m_folder;
     QString m_connectionName;
     QSqlDatabase m_db;
     int m_depth = 0;
+
+    // Prepared statements kept for reuse, most recently used last. They belong to one opening
+    // of the connection (m_connectionSerial) and are finalized before it closes.
+    struct KeptStatement {
+        QByteArray sql;
+        sqlite3_stmt* stmt;
+    };
+    static constexpr size_t MaxKeptStatements = 32;
+    std::vector<KeptStatement> m_statements;
+    quint64 m_connectionSerial = 0;
+};
+
+// A prepared statement of the connection for one run. Statements are kept per SQL text and
+// reused, so running the same text again (the product lookup on every scan) skips the engine's
+// parse. On destruction the statement goes back reset and unbound; close() finalizes the kept
+// ones. Throws DbError when the text does not compile.
+class CachedStatement {
+public:
+    CachedStatement(Database& db, const QString& sql);
+    ~CachedStatement();
+    sqlite3_stmt* get() const { return m_stmt; }
+    CachedStatement(const CachedStatement&) = delete;
+    CachedStatement& operator=(const CachedStatement&) = delete;
+
+private:
+    Database& m_db;
+    QByteArray m_sql;
+    sqlite3_stmt* m_stmt = nullptr;
+    quint64 m_connection = 0;
 };
 
 // One command, one transaction: begins on construction, rolls back on destruction unless

@@ -13,11 +13,6 @@
 
 namespace {
 
-struct StmtGuard {
-    sqlite3_stmt* s = nullptr;
-    ~StmtGuard() { sqlite3_finalize(s); }
-};
-
 int compareBytes(const char* a, uint32_t al, const char* b, uint32_t bl) {
     const int c = std::memcmp(a, b, std::min(al, bl));
     if (c != 0)
@@ -63,37 +58,37 @@ void Dataset::open(const SqlText& text) {
 }
 
 void Dataset::open() {
-    const QByteArray sqlUtf8 = m_sql.text().toUtf8();
-    sqlite3* h = m_db.handle();
-    StmtGuard g;
-    if (sqlite3_prepare_v2(h, sqlUtf8.constData(), int(sqlUtf8.size()), &g.s, nullptr) !=
-        SQLITE_OK)
-        throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
+    // Given back before the signals below, whose slots may run the same text.
+    std::optional<CachedStatement> stmt(std::in_place, m_db, m_sql.text());
+    sqlite3_stmt* const st = stmt->get();
     const QVariantList& binds = m_sql.binds();
-    if (sqlite3_bind_parameter_count(g.s) != binds.size())
+    if (sqlite3_bind_parameter_count(st) != binds.size())
         throw DbError(QStringLiteral("参数个数不符：%1").arg(m_sql.text()));
     for (int i = 0; i < binds.size(); ++i) {
         const QVariant& v = binds[i];
         if (v.isNull() || !v.isValid())
-            sqlite3_bind_null(g.s, i + 1);
+            sqlite3_bind_null(st, i + 1);
         else if (v.metaType() == QMetaType::fromType<Money>())
-            sqlite3_bind_int64(g.s, i + 1, v.value<Money>().raw());
+            sqlite3_bind_int64(st, i + 1, v.value<Money>().raw());
         else if (v.metaType().id() == QMetaType::Int || v.metaType().id() == QMetaType::LongLong)
-            sqlite3_bind_int64(g.s, i + 1, v.toLongLong());
+            sqlite3_bind_int64(st, i + 1, v.toLongLong());
         else {
             const QByteArray t = v.toString().toUtf8();
-            sqlite3_bind_text(g.s, i + 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_text(st, i + 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
         }
     }
 
     beginResetModel();
-    resetRows();
+    resetRows(true);
     m_open = false;
-    const int n = sqlite3_column_count(g.s);
+    // Step before reading the columns: a kept statement recompiles on its first step when the
+    // tables changed since it was prepared, and only then gives its present columns.
+    int rc = sqlite3_step(st);
+    const int n = sqlite3_column_count(st);
     m_columns.reserve(size_t(n));
     const Schema::Table* table = Schema::table(m_table);
     for (int c = 0; c < n; ++c) {
-        const QString colName = QString::fromUtf8(sqlite3_column_name(g.s, c));
+        const QString colName = QString::fromUtf8(sqlite3_column_name(st, c));
         Kind kind = Kind::Text;
         if (colName == QLatin1String("id"))
             kind = Kind::Integer;
@@ -109,26 +104,27 @@ void Dataset::open() {
     }
     m_data.resize(size_t(n));
 
-    int rc;
     int phys = 0;
     try {
-        while ((rc = sqlite3_step(g.s)) == SQLITE_ROW)
-            loadRow(g.s, phys++);
+        for (; rc == SQLITE_ROW; rc = sqlite3_step(st))
+            loadRow(st, phys++);
     } catch (...) {
         resetRows();
         endResetModel();
         throw;
     }
     if (rc != SQLITE_DONE) {
-        const QString why = QString::fromUtf8(sqlite3_errmsg(h));
+        const QString why = QString::fromUtf8(sqlite3_errmsg(m_db.handle()));
         resetRows();
         endResetModel();
         throw DbError(why);
     }
+    stmt.reset();
     m_physicalRows = phys;
     m_order.resize(size_t(phys));
     for (int i = 0; i < phys; ++i)
         m_order[size_t(i)] = i;
+    trimStorage();
     m_open = true;
     m_sortOrder.clear();
     m_current = phys > 0 ? 0 : -1;
@@ -175,19 +171,44 @@ void Dataset::storeText(int column, int phys, const char* data, int bytes, bool 
         texts.push_back(ref);
 }
 
-void Dataset::resetRows() {
+void Dataset::resetRows(bool keepStorage) {
     m_columns.clear();
     m_columnIndex.clear();
-    m_data.clear();
-    m_text.clear();
-    m_text.shrink_to_fit();
-    m_order.clear();
+    if (keepStorage) {
+        // Reopening refills the same buffers: fresh memory costs a page fault per page, which
+        // for a long list costs as much as reading its rows from the engine.
+        for (ColumnData& d : m_data) {
+            d.numbers.clear();
+            d.texts.clear();
+        }
+        m_text.clear();
+        m_order.clear();
+    } else {
+        std::vector<ColumnData>().swap(m_data);
+        std::string().swap(m_text);
+        std::vector<int>().swap(m_order);
+    }
     m_physicalRows = 0;
     m_idColumn = -1;
     m_current = -1;
     m_eof = false;
     m_state = State::Browse;
     m_buffer.clear();
+}
+
+void Dataset::trimStorage() {
+    // Buffers kept from a longer earlier result give back what this one does not use; a buffer
+    // that grew while reading is never more than twice its contents.
+    const auto trim = [](auto& v) {
+        if (v.capacity() > 2 * v.size() + 1024)
+            v.shrink_to_fit();
+    };
+    for (ColumnData& d : m_data) {
+        trim(d.numbers);
+        trim(d.texts);
+    }
+    trim(m_text);
+    trim(m_order);
 }
 
 void Dataset::close() {
@@ -518,33 +539,29 @@ void Dataset::rereadRow(int phys, qint64 rowId) {
         }
     if (cols.isEmpty())
         return;
-    const QByteArray sql = QStringLiteral("select %1 from %2 where id=?")
-                               .arg(cols.join(u','), m_table)
-                               .toUtf8();
-    sqlite3* h = m_db.handle();
-    StmtGuard g;
-    if (sqlite3_prepare_v2(h, sql.constData(), int(sql.size()), &g.s, nullptr) != SQLITE_OK)
-        throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
-    sqlite3_bind_int64(g.s, 1, rowId);
-    if (sqlite3_step(g.s) != SQLITE_ROW)
+    const CachedStatement stmt(
+        m_db, QStringLiteral("select %1 from %2 where id=?").arg(cols.join(u','), m_table));
+    sqlite3_stmt* const st = stmt.get();
+    sqlite3_bind_int64(st, 1, rowId);
+    if (sqlite3_step(st) != SQLITE_ROW)
         return;
     for (size_t i = 0; i < which.size(); ++i) {
         const int c = which[i];
         const int si = int(i);
         switch (m_columns[size_t(c)].kind) {
         case Kind::Money: {
-            const auto m = moneyFromColumn(g.s, si);
+            const auto m = moneyFromColumn(st, si);
             m_data[size_t(c)].numbers[size_t(phys)] = m ? m->raw() : NullNumber;
             break;
         }
         case Kind::Integer:
             m_data[size_t(c)].numbers[size_t(phys)] =
-                sqlite3_column_type(g.s, si) == SQLITE_NULL ? NullNumber
-                                                            : sqlite3_column_int64(g.s, si);
+                sqlite3_column_type(st, si) == SQLITE_NULL ? NullNumber
+                                                           : sqlite3_column_int64(st, si);
             break;
         case Kind::Text: {
-            const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(g.s, si));
-            storeText(c, phys, p, sqlite3_column_bytes(g.s, si), p == nullptr);
+            const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, si));
+            storeText(c, phys, p, sqlite3_column_bytes(st, si), p == nullptr);
             break;
         }
         }

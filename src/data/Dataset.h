@@ -171,7 +171,9 @@ private:
     void storeText(int column, int phys, const char* data, int bytes, bool isNull);
     void loadRow(void* stmt, int phys);
     void rereadRow(int phys, qint64 id);
-    void resetRows();
+    // keepStorage: empty the rows but keep their buffers for the rows about to be read.
+    void resetRows(bool keepStorage = false);
+    void trimStorage();
     void applySort();
     const QVariant* buffered(const QString& field) const;
     void noteWrite();
