@@ -74,6 +74,7 @@ bool Startup::run() {
     } catch (const DbError&) {
         return fail();
     }
+    m_main->openStartupWindows();
 
     m_splash->hide();
     QCoreApplication::processEvents();

@@ -367,6 +367,14 @@ void TFmain1::openWindow(const QString& key) {
     }
 }
 
+void TFmain1::openStartupWindows() {
+    QStringList keys = m_windows.keys();
+    keys.sort();
+    for (const QString& key : keys)
+        if (m_windows.find(key)->openAtStart)
+            openWindow(key);
+}
+
 // --- first show: operator, permissions, birthdays ---------------------------------------------
 
 const QList<TFmain1::Gate>& TFmain1::gates() {

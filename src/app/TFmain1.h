@@ -65,6 +65,9 @@ public:
     // The open child window of that class, or nullptr.
     QMdiSubWindow* findChildWindow(const QMetaObject& windowClass) const;
 
+    // Opens the child windows that the registry marks to be open from the start.
+    void openStartupWindows();
+
     // The first-show steps (operator, permissions, birthday check); runs once, also when the
     // window is shown for the first time.
     void applyOperator();

@@ -34,6 +34,8 @@ struct WindowEntry {
     std::function<QWidget*(WindowContext&)> make;
     // Command: runs the item.
     std::function<void(WindowContext&)> run;
+    // Child: opened once when the program starts, before the login (the navigation chart).
+    bool openAtStart = false;
 };
 
 // The one table from menu item (its QAction objectName, e.g. "N201") or hook name (e.g.
@@ -73,6 +75,10 @@ public:
         return e;
     }
     static WindowEntry later() { return {}; }
+    static WindowEntry atStart(WindowEntry e) {
+        e.openAtStart = true;
+        return e;
+    }
 
 private:
     QHash<QString, WindowEntry> m_entries;

@@ -80,6 +80,7 @@ private Q_SLOTS:
     void disabledItemButtonDoesNothing();
     void childWindowOpensOnce();
     void childWindowClosingItselfLeavesNoFrame();
+    void startupWindowsOpenOnce();
     void exitQuestions_data();
     void exitQuestions();
     void birthdaysAcrossYearEnd();
@@ -267,6 +268,19 @@ void TestMainWindow::childWindowClosingItselfLeavesNoFrame() {
     QTRY_COMPARE(w->mdiArea()->subWindowList().size(), 0);
     QVERIFY(w->openChild<DummyWindow>());
     QCOMPARE(w->mdiArea()->subWindowList().size(), 1);
+}
+
+void TestMainWindow::startupWindowsOpenOnce() {
+    TestDatabase t;
+    TFmain1 w(t.dm());
+    w.windows().set(QStringLiteral("N806"),
+                    WindowRegistry::atStart(WindowRegistry::child<DummyWindow>()));
+    w.openStartupWindows();
+    QCOMPARE(w.mdiArea()->subWindowList().size(), 1);
+    QVERIFY(qobject_cast<DummyWindow*>(w.mdiArea()->subWindowList().first()->widget()));
+    // From the menu it is brought back like any child window.
+    w.openWindow(QStringLiteral("N806"));
+    QCOMPARE(w.mdiArea()->subWindowList().size(), 1);
 }
 
 void TestMainWindow::exitQuestions_data() {
