@@ -11,7 +11,9 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QPageSetupDialog>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressBar>
@@ -232,10 +234,19 @@ void TFdyPreview1::setup() {
         Messages::warning(this, NoPrinter);
         return;
     }
+    // The print dialog is the one place to choose among several printers (a receipt printer and
+    // an A4 one, say) as well as the paper; here it only sets up, the printing is 打印's.
     QPrinter& pr = printer();
     pr.setFullPage(false);
     pr.setPageLayout(m_doc.pageLayout());
-    QPageSetupDialog dialog(&pr, this);
+    QPrintDialog dialog(&pr, this);
+    dialog.setWindowTitle(QStringLiteral("打印设置"));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (auto* box = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("确定"));
     if (DialogRunner::exec(dialog) != QDialog::Accepted)
         return;
     const int page = m_view->currentPage();
@@ -250,7 +261,6 @@ void TFdyPreview1::print() {
         return;
     }
     QPrinter& pr = printer();
-    pr.setOutputFormat(QPrinter::NativeFormat);
     pr.setDocName(m_doc.report().heading);
     finishLayout();
     if (!m_doc.print(pr))
