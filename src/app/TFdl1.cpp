@@ -29,7 +29,7 @@ TFdl1::TFdl1(TDM1& dm, QWidget* parent) : QDialog(parent), m_dm(dm) {
     setModal(true);
 
     auto* picture = new QLabel(this);
-    picture->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(48, 48));
+    picture->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* userLabel = new QLabel(QStringLiteral("用户名称"), this);

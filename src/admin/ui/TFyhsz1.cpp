@@ -32,13 +32,15 @@ TFyhsz1::TFyhsz1(TDM1& dm, QWidget* parent) : QDialog(parent), m_dm(dm) {
     setObjectName(QStringLiteral("TFyhsz1"));
     setWindowTitle(QStringLiteral("操作员设置"));
     setModal(true);
-    resize(460, 340);
+    resize(440, 320);
 
     m_grid = new DatasetView(this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->setTitleSorting(false);
     m_grid->setEnterKey(DatasetView::EnterKey::MovesOn);
     m_grid->setDataset(dm.AQyhsz1);
+    m_grid->setColumns({{QStringLiteral("yhmc"), QString(), true, std::nullopt, 150},
+                        {QStringLiteral("yhmm"), QString(), true, std::nullopt, 150}});
     m_mask = new MaskDelegate(m_grid);
     connect(m_grid, &DatasetView::rowChosen, this, [this] { modifyOperator(); });
     connect(dm.AQyhsz1, &Dataset::opened, this, &TFyhsz1::applyColumns);
@@ -77,12 +79,10 @@ TFyhsz1::TFyhsz1(TDM1& dm, QWidget* parent) : QDialog(parent), m_dm(dm) {
 }
 
 void TFyhsz1::applyColumns() {
+    // The mask follows the password column wherever a query puts it.
     Dataset& ds = *m_dm.AQyhsz1;
-    for (int c = 0; c < ds.columnCount(); ++c) {
-        const QString field = ds.fieldNames().value(c);
-        m_grid->setColumnHidden(c, field != QLatin1String("yhmc") && field != QLatin1String("yhmm"));
+    for (int c = 0; c < ds.columnCount(); ++c)
         m_grid->setItemDelegateForColumn(c, nullptr);
-    }
     const int password = ds.fieldIndex(QStringLiteral("yhmm"));
     if (password >= 0)
         m_grid->setItemDelegateForColumn(password, m_mask);
