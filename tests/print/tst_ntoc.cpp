@@ -50,6 +50,7 @@ private Q_SLOTS:
     void negativeValueSetByTheProgram();
     void leavingReformats_data();
     void leavingReformats();
+    void losingTheWindowIsNotLeavingTheBox();
     void cancelClosesTheSubWindow();
 
 private:
@@ -177,6 +178,16 @@ void TestNtoc::leavingReformats() {
     QCOMPARE(win.figures()->text(), after);
     QCOMPARE(win.capitals()->text(), capitals);
     QVERIFY(m_messages->boxes.isEmpty());
+}
+
+void TestNtoc::losingTheWindowIsNotLeavingTheBox() {
+    Window win;
+    win.type("12.345");
+    for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(win.figures(), &out);
+    }
+    QCOMPARE(win.figures()->text(), QStringLiteral("12.345"));
 }
 
 void TestNtoc::cancelClosesTheSubWindow() {

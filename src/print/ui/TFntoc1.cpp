@@ -6,6 +6,7 @@
 #include "data/ui/NumberBox.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -95,8 +96,14 @@ void TFntoc1::showEvent(QShowEvent* event) {
 }
 
 bool TFntoc1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_figures && event->type() == QEvent::FocusOut) {
-        // Leaving the box: a text without digits becomes 0, and the amount shows two decimals.
+    // Leaving the box for another control; not the window losing the focus to a message box,
+    // another program or a context menu.
+    const auto leaving = [event] {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    };
+    if (watched == m_figures && event->type() == QEvent::FocusOut && leaving()) {
+        // A text without digits becomes 0, and the amount shows two decimals.
         if (!hasDigit(m_figures->text()))
             m_figures->setText(QStringLiteral("0.00"));
         else
