@@ -6,7 +6,10 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +39,8 @@ private:
 };
 
 constexpr int MaxFittedWidth = 320;
+constexpr int MinFittedWidth = 48;
+constexpr int FitPadding = 14;
 
 } // namespace
 
@@ -53,6 +58,15 @@ DatasetView::DatasetView(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setResizeContentsPrecision(200);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DatasetView::clickTitle);
+    // Widths the person sets are kept across queries.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int logical, int, int size) {
+                if (m_resetting || m_applying || !m_dataset || size <= 0)
+                    return;
+                const QString field = m_dataset->fieldNames().value(logical);
+                if (!field.isEmpty())
+                    m_widths.insert(field, size);
+            });
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
             Q_EMIT rowChosen(index.row());
@@ -60,22 +74,22 @@ DatasetView::DatasetView(QWidget* parent) : QTableView(parent) {
 }
 
 void DatasetView::setDataset(Dataset* dataset) {
-    if (m_dataset)
-        disconnect(m_dataset, nullptr, this, nullptr);
+    if (dataset == m_dataset)
+        return;
+    for (const QMetaObject::Connection& c : std::as_const(m_datasetConnections))
+        disconnect(c);
+    m_datasetConnections.clear();
     m_dataset = dataset;
     QItemSelectionModel* old = selectionModel();
     setModel(dataset);
     if (dataset) {
         setSelectionModel(dataset->selectionModel());
         // A query, a sort and closing all reset the model; the header then forgets which
-        // sections were hidden or moved and how wide they were.
-        connect(dataset, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
-            const Dataset* ds = m_dataset;
-            for (int c = 0; c < ds->columnCount(); ++c)
-                if (!horizontalHeader()->isSectionHidden(c))
-                    m_widths.insert(ds->fieldNames().value(c), columnWidth(c));
-        });
-        connect(dataset, &QAbstractItemModel::modelReset, this, &DatasetView::applyColumns);
+        // sections were hidden or moved and how wide they were, so the grid lays them out again.
+        m_datasetConnections << connect(dataset, &QAbstractItemModel::modelAboutToBeReset, this,
+                                        [this] { m_resetting = true; })
+                             << connect(dataset, &QAbstractItemModel::modelReset, this,
+                                        &DatasetView::applyColumns);
         applyColumns();
         // Show the shared current row when the view appears.
         if (dataset->currentRow() >= 0)
@@ -118,8 +132,11 @@ QList<GridColumn> DatasetView::gridColumns() const {
 }
 
 void DatasetView::applyColumns() {
+    m_resetting = false;
     if (!m_dataset)
         return;
+    m_applying = true;
+    const auto done = qScopeGuard([this] { m_applying = false; });
     QHeaderView* h = horizontalHeader();
     const int n = m_dataset->columnCount();
     if (n == 0)
@@ -165,8 +182,8 @@ void DatasetView::applyColumns() {
             setColumnWidth(logical, widths[i]);
         else if (fit) {
             resizeColumnToContents(logical);
-            if (columnWidth(logical) > MaxFittedWidth)
-                setColumnWidth(logical, MaxFittedWidth);
+            setColumnWidth(logical,
+                           std::clamp(columnWidth(logical) + FitPadding, MinFittedWidth, MaxFittedWidth));
             m_widths.insert(field, columnWidth(logical));
         }
     }

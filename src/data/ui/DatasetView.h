@@ -71,4 +71,7 @@ private:
     EnterKey m_enterKey = EnterKey::Ignored;
     QList<GridColumn> m_columns;
     QHash<QString, int> m_widths; // field -> width, kept across queries
+    QList<QMetaObject::Connection> m_datasetConnections;
+    bool m_resetting = false;
+    bool m_applying = false;
 };
