@@ -8,7 +8,10 @@
 #include "app/TFlikai1.h"
 #include "app/TFmain1.h"
 #include "data/DM1.h"
+#include "data/ui/NewRecordDialogs.h"
 #include "masterdata/ui/TFghs1.h"
+#include "masterdata/ui/TFsp1.h"
+#include "masterdata/ui/TFtjsp1.h"
 #include "print/ui/TFntoc1.h"
 
 #include <QCoreApplication>
@@ -48,7 +51,9 @@ WindowRegistry WindowRegistry::standard() {
     r.set("N111", R::command([](WindowContext& c) { c.main.close(); }));
 
     // 资料
-    r.set("N201", R::later()); // products TFsp1
+    // The entry dialogs that the pickers' 新增 opens.
+    NewRecordDialogs::set(QStringLiteral("sp"), TFtjsp1::openNew);
+    r.set("N201", R::child<TFsp1>([](WindowContext& c) { return new TFsp1(c.dm); }));
     r.set("N202", R::child<TFghs1>([](WindowContext& c) { return new TFghs1(c.dm); }));
     r.set("N203", R::later()); // members TFkh1
     r.set("N204", R::later()); // employees TFyg1

@@ -257,7 +257,7 @@ StockTotals stockTotals(Database& db, const SqlText& conditions) {
 }
 
 QString stockValueText(Money value, const QString& STkcjg) {
-    return STkcjg == QLatin1String("显示价格") ? value.toShortString() : QString();
+    return STkcjg == QStringLiteral("显示价格") ? value.toShortString() : QString();
 }
 
 } // namespace Products

@@ -54,7 +54,7 @@ ValueEntryDialog::ValueEntryDialog(Dataset& dataset, const ValueList& list, cons
 
 void ValueEntryDialog::setMode(const QString& mode) {
     m_mode->setText(mode);
-    const bool adding = mode == QLatin1String("新增");
+    const bool adding = mode == QStringLiteral("新增");
     setWindowTitle(adding ? m_texts.addTitle : m_texts.modifyTitle);
     if (adding)
         m_box->clear();
@@ -70,7 +70,7 @@ void ValueEntryDialog::showEvent(QShowEvent* event) {
 }
 
 void ValueEntryDialog::save() {
-    const bool adding = mode() == QLatin1String("新增");
+    const bool adding = mode() == QStringLiteral("新增");
     ValueList::Result result = ValueList::Result::Saved;
     const bool done = runCommand(this, [&] {
         result = adding ? m_list.add(m_dataset, m_box->text())
