@@ -5,6 +5,7 @@
 #include "app/TFdl1.h"
 #include "app/TFmain1.h"
 #include "data/DM1.h"
+#include "data/ui/DialogRunner.h"
 #include "data/ui/Messages.h"
 
 
@@ -19,7 +20,7 @@
 Startup::Startup(const QString& folder) : m_folder(folder) {
     login = [](TDM1& dm) {
         TFdl1 dialog(dm);
-        return dialog.exec() == QDialog::Accepted;
+        return DialogRunner::exec(dialog) == QDialog::Accepted;
     };
 }
 

@@ -4,6 +4,7 @@
 #include "data/DM1.h"
 #include "data/SqlText.h"
 #include "data/ui/Command.h"
+#include "data/ui/DialogRunner.h"
 #include "data/ui/Messages.h"
 
 #include <QAction>
@@ -356,7 +357,7 @@ void TFmain1::openWindow(const QString& key) {
             return;
         QPointer<QWidget> window = entry->make(context);
         if (auto* dialog = qobject_cast<QDialog*>(window.data()))
-            dialog->exec();
+            DialogRunner::exec(*dialog);
         delete window.data();
         return;
     }

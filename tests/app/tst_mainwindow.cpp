@@ -3,15 +3,18 @@
 #include "core/Clock.h"
 #include "data/DM1.h"
 #include "data/Schema.h"
+#include "data/ui/DialogRunner.h"
 #include "print/ui/TFntoc1.h"
 #include "support/MessageRecorder.h"
 #include "support/TestDatabase.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -78,6 +81,8 @@ private Q_SLOTS:
     void toolBarButtonsPerformTheirItems();
     void disabledItemButtonDoesNothing_data();
     void disabledItemButtonDoesNothing();
+    void modalItems_data();
+    void modalItems();
     void childWindowOpensOnce();
     void childWindowClosingItselfLeavesNoFrame();
     void startupWindowsOpenOnce();
@@ -225,6 +230,39 @@ void TestMainWindow::disabledItemButtonDoesNothing() {
     w->windows().set(QStringLiteral("N201"), WindowRegistry::child<DummyWindow>());
     QTest::mouseClick(w->findChild<QToolButton*>(QStringLiteral("SpeedButton3")), Qt::LeftButton);
     QCOMPARE(w->mdiArea()->subWindowList().size(), opened);
+}
+
+void TestMainWindow::modalItems_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("店铺信息") << QStringLiteral("N101") << QStringLiteral("TFdanwei1");
+    QTest::newRow("操作员与权限") << QStringLiteral("N102") << QStringLiteral("TFyhsz1");
+    QTest::newRow("关于本软件") << QStringLiteral("N810") << QStringLiteral("TFgy1");
+}
+
+// A modal item makes its dialog over the main window, runs it and deletes it afterwards.
+void TestMainWindow::modalItems() {
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+    TestDatabase t;
+    MessageRecorder rec;
+    auto w = mainWindowFor(t.dm(), Admin);
+    QPointer<QDialog> shown;
+    QString seen;
+    QWidget* parent = nullptr;
+    {
+        DialogRunner::Scope scope([&](QDialog& d) {
+            shown = &d;
+            seen = QString::fromLatin1(d.metaObject()->className());
+            parent = d.parentWidget();
+            return int(QDialog::Rejected);
+        });
+        w->menuAction(item)->trigger();
+    }
+    QCOMPARE(seen, window);
+    QCOMPARE(parent, static_cast<QWidget*>(w.get()));
+    QVERIFY(shown.isNull());
+    QCOMPARE(w->mdiArea()->subWindowList().size(), 0);
 }
 
 void TestMainWindow::childWindowOpensOnce() {
