@@ -6,6 +6,7 @@
 #include "data/DM1.h"
 #include "data/Schema.h"
 #include "data/ui/DatasetView.h"
+#include "data/ui/DialogRunner.h"
 #include "support/MessageRecorder.h"
 #include "support/TestDatabase.h"
 
@@ -18,8 +19,6 @@
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTest>
-
-#include <functional>
 
 namespace {
 
@@ -40,22 +39,6 @@ QStringList rowsOf(Database& db, const QString& name) {
         l << r.value(0).toString();
     return l;
 }
-
-// The operator list with its sub-dialogs handed to a test function instead of a modal loop.
-class OperatorList : public TFyhsz1 {
-public:
-    using TFyhsz1::TFyhsz1;
-    std::function<void(QDialog&)> onDialog;
-    int dialogs = 0;
-
-protected:
-    int runDialog(QDialog& dialog) override {
-        ++dialogs;
-        if (onDialog)
-            onDialog(dialog);
-        return dialog.result();
-    }
-};
 
 } // namespace
 
@@ -358,7 +341,7 @@ void TestOperators::modifyOperatorDialog() {
 
 void TestOperators::listShowsAMaskNotTheHash() {
     Operators::add(m_db->db(), Clerk, QStringLiteral("secret"), QStringLiteral("secret"));
-    OperatorList list(m_db->dm());
+    TFyhsz1 list(m_db->dm());
     list.show();
     QCOMPARE(list.windowTitle(), QStringLiteral("操作员设置"));
     auto* grid = child<DatasetView>(list, "DBGrid1");
@@ -387,7 +370,9 @@ void TestOperators::listShowsAMaskNotTheHash() {
 }
 
 void TestOperators::listCommandsWithoutOperators() {
-    OperatorList list(m_db->dm());
+    int dialogs = 0;
+    DialogRunner::Scope runner([&](QDialog&) { return ++dialogs, int(QDialog::Rejected); });
+    TFyhsz1 list(m_db->dm());
     list.show();
     m_db->dm().AQyhsz1->close();
     list.modifyOperator();
@@ -396,7 +381,7 @@ void TestOperators::listCommandsWithoutOperators() {
              (QStringList{QStringLiteral("没有操作员可修改！"), QStringLiteral("没有操作员可删除！")}));
     QCOMPARE(m_messages->boxes[0].caption, QStringLiteral("警告"));
     QCOMPARE(m_messages->boxes[1].icon, Messages::Icon::Warning);
-    QCOMPARE(list.dialogs, 0);
+    QCOMPARE(dialogs, 0);
 }
 
 void TestOperators::listDelete_data() {
@@ -418,7 +403,7 @@ void TestOperators::listDelete() {
     Database& db = m_db->db();
     Operators::add(db, Clerk, QString(), QString());
     Operators::grant(db, Clerk, {QStringLiteral("基本资料")});
-    OperatorList list(m_db->dm());
+    TFyhsz1 list(m_db->dm());
     list.show();
     Dataset& ds = *m_db->dm().AQyhsz1;
     ds.setCurrentRow(ds.find(QStringLiteral("yhmc"), name));
@@ -436,18 +421,19 @@ void TestOperators::listDelete() {
 
 void TestOperators::listOpensTheDialogsInTheirModes() {
     Operators::add(m_db->db(), Clerk, QString(), QString());
-    OperatorList list(m_db->dm());
+    TFyhsz1 list(m_db->dm());
     list.show();
     Dataset& ds = *m_db->dm().AQyhsz1;
     ds.setCurrentRow(ds.find(QStringLiteral("yhmc"), Clerk));
     QStringList seen;
-    list.onDialog = [&](QDialog& d) {
+    DialogRunner::Scope runner([&](QDialog& d) {
         if (auto* t = qobject_cast<TFtjyh1*>(&d))
             seen << t->mode() + u':' + child<QLineEdit>(d, "Edit1")->text() + u':' +
                         (child<QLineEdit>(d, "Edit1")->isReadOnly() ? "ro" : "rw");
         else
             seen << d.windowTitle();
-    };
+        return int(QDialog::Rejected);
+    });
     child<QPushButton>(list, "BitBtn1")->click();
     child<QPushButton>(list, "BitBtn2")->click();
     child<QPushButton>(list, "BitBtn4")->click();

@@ -3,6 +3,7 @@
 #include "app/TFdl1.h"
 #include "app/TFlikai1.h"
 #include "data/DM1.h"
+#include "data/ui/DialogRunner.h"
 #include "support/MessageRecorder.h"
 #include "support/TestDatabase.h"
 
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void changedPasswordIsTheOneThatWorks();
     void changeToEmptyPassword();
     void changeRefusesWrongOldPassword();
+    void changeMyPasswordFromTheMenu();
 
     void unlock_data();
     void unlock();
@@ -251,6 +253,23 @@ void TestLogin::changeRefusesWrongOldPassword() {
     QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("原密码录入错误！")});
     QVERIFY(change.isVisible());
     QCOMPARE(Operators::checkPassword(*m_db->dm().AQyhsz1, Clerk, QStringLiteral("Abc")),
+             Operators::Check::Ok);
+}
+
+void TestLogin::changeMyPasswordFromTheMenu() {
+    QStringList seen;
+    DialogRunner::Scope runner([&](QDialog& d) {
+        auto* t = qobject_cast<TFtjyh1*>(&d);
+        seen << t->mode() << d.windowTitle() << child<QLineEdit>(d, "Edit1")->text();
+        child<QLineEdit>(d, "Edit2")->setText(QStringLiteral("Abc"));
+        child<QLineEdit>(d, "Edit3")->setText(QStringLiteral("xyz"));
+        child<QPushButton>(d, "BitBtn1")->click();
+        return d.result();
+    });
+    TFtjyh1::changeMyPassword(m_db->dm(), Clerk, nullptr);
+    QCOMPARE(seen, (QStringList{"更改我的密码", "更改我的密码", Clerk}));
+    QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("密码更改成功！")});
+    QCOMPARE(Operators::checkPassword(*m_db->dm().AQyhsz1, Clerk, QStringLiteral("xyz")),
              Operators::Check::Ok);
 }
 

@@ -3,6 +3,7 @@
 #include "admin/Operators.h"
 #include "data/DM1.h"
 #include "data/ui/Command.h"
+#include "data/ui/DialogRunner.h"
 #include "data/ui/Keyboard.h"
 #include "data/ui/Messages.h"
 
@@ -92,7 +93,7 @@ void TFtjyh1::showEvent(QShowEvent* event) {
 void TFtjyh1::changeMyPassword(TDM1& dm, const QString& operatorName, QWidget* parent) {
     TFtjyh1 dialog(dm, parent);
     dialog.setMode(ownPasswordMode(), operatorName);
-    dialog.exec();
+    DialogRunner::exec(dialog);
 }
 
 void TFtjyh1::save() {

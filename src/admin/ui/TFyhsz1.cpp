@@ -6,6 +6,7 @@
 #include "data/DM1.h"
 #include "data/ui/Command.h"
 #include "data/ui/DatasetView.h"
+#include "data/ui/DialogRunner.h"
 #include "data/ui/Keyboard.h"
 #include "data/ui/Messages.h"
 
@@ -100,12 +101,10 @@ void TFyhsz1::showEvent(QShowEvent* event) {
     m_grid->setFocus();
 }
 
-int TFyhsz1::runDialog(QDialog& dialog) { return dialog.exec(); }
-
 void TFyhsz1::addOperator() {
     TFtjyh1 dialog(m_dm, this);
     dialog.setMode(TFtjyh1::addMode());
-    runDialog(dialog);
+    DialogRunner::exec(dialog);
 }
 
 void TFyhsz1::modifyOperator() {
@@ -116,7 +115,7 @@ void TFyhsz1::modifyOperator() {
     }
     TFtjyh1 dialog(m_dm, this);
     dialog.setMode(TFtjyh1::modifyMode(), ds.text(QStringLiteral("yhmc")));
-    runDialog(dialog);
+    DialogRunner::exec(dialog);
 }
 
 void TFyhsz1::deleteOperator() {
@@ -140,5 +139,5 @@ void TFyhsz1::deleteOperator() {
 
 void TFyhsz1::openPermissions() {
     TFquanxian1 dialog(m_dm, this);
-    runDialog(dialog);
+    DialogRunner::exec(dialog);
 }

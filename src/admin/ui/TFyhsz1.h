@@ -8,7 +8,7 @@ class QStyledItemDelegate;
 class TDM1;
 
 // The operator list "操作员设置" on the shared operators dataset AQyhsz1. The password column
-// shows a mask, never the stored hash.
+// shows a mask, never the stored hash. Its sub-dialogs run through DialogRunner.
 class TFyhsz1 : public QDialog {
     Q_OBJECT
 public:
@@ -25,8 +25,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // Runs a sub-dialog modally; tests override it to drive the dialog without a modal loop.
-    virtual int runDialog(QDialog& dialog);
 
 private:
     void applyColumns();
