@@ -4,6 +4,7 @@
 #include "data/ui/CategoryTree.h"
 #include "data/ui/DatasetView.h"
 #include "data/ui/DialogRunner.h"
+#include "data/ui/NewRecordDialogs.h"
 #include "data/ui/RecordListWindow.h"
 #include "masterdata/Products.h"
 #include "masterdata/ui/TFcxsp1.h"
@@ -559,6 +560,25 @@ private Q_SLOTS:
         TFcxsp1 products(list);
         products.runQuery();
         QCOMPARE(list.panelText(1), QStringLiteral("4"));
+    }
+
+    // The menu item opens the list; the pickers' 新增 opens the entry dialog in mode 新增.
+    void menuItemAndPickersAddOpenTheProductWindows() {
+        TFmain1 main(m_db->dm());
+        main.openWindow(QStringLiteral("N201"));
+        QMdiSubWindow* sub = main.findChildWindow(TFsp1::staticMetaObject);
+        QVERIFY(sub);
+        QCOMPARE(sub->widget()->windowTitle(), QStringLiteral("商品资料"));
+
+        const NewRecordDialogs::Opener open = NewRecordDialogs::find(QStringLiteral("sp"));
+        QVERIFY(open);
+        QString shown;
+        DialogRunner::Scope runner([&](QDialog& d) {
+            shown = d.objectName() + u' ' + d.windowTitle();
+            return int(QDialog::Rejected);
+        });
+        open(m_db->dm(), &main);
+        QCOMPARE(shown, QStringLiteral("TFtjsp1 新增商品资料"));
     }
 
 private:

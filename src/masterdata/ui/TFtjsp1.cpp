@@ -150,7 +150,7 @@ void TFtjsp1::setMode(const QString& mode) {
     if (adding) {
         m_category->clear();
         m_name->clear();
-        m_code->clear(); // shows "无"
+        m_code->setText(QString::fromUtf16(CodeBox::NoCode));
         m_unit->clear();
         for (NumberBox* b : m_numbers)
             b->setText(QStringLiteral("0"));
@@ -248,6 +248,6 @@ void TFtjsp1::save() {
         return;
     }
     // Ready for the next product of the same category and unit.
-    m_code->clear();
+    m_code->setText(QString::fromUtf16(CodeBox::NoCode));
     m_name->setFocus();
 }
