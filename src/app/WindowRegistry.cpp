@@ -12,6 +12,10 @@
 #include "masterdata/ui/TFghs1.h"
 #include "masterdata/ui/TFsp1.h"
 #include "masterdata/ui/TFtjsp1.h"
+#include "members/ui/TFkh1.h"
+#include "members/ui/TFtjkh1.h"
+#include "members/ui/TFtjzp1.h"
+#include "members/ui/TFzp1.h"
 #include "print/ui/TFntoc1.h"
 
 #include <QCoreApplication>
@@ -53,11 +57,13 @@ WindowRegistry WindowRegistry::standard() {
     // 资料
     // The entry dialogs that the pickers' 新增 opens.
     NewRecordDialogs::set(QStringLiteral("sp"), TFtjsp1::openNew);
+    NewRecordDialogs::set(QStringLiteral("kh"), TFtjkh1::openNew);
+    NewRecordDialogs::set(QStringLiteral("zp"), TFtjzp1::openNew);
     r.set("N201", R::child<TFsp1>([](WindowContext& c) { return new TFsp1(c.dm); }));
     r.set("N202", R::child<TFghs1>([](WindowContext& c) { return new TFghs1(c.dm); }));
-    r.set("N203", R::later()); // members TFkh1
+    r.set("N203", R::child<TFkh1>([](WindowContext& c) { return new TFkh1(c.dm); }));
     r.set("N204", R::later()); // employees TFyg1
-    r.set("N206", R::later()); // gifts TFzp1
+    r.set("N206", R::child<TFzp1>([](WindowContext& c) { return new TFzp1(c.dm); }));
 
     // 业务
     r.set("N301", R::later()); // purchase records TFcgfx1
