@@ -77,6 +77,7 @@ private Q_SLOTS:
     void addingStaysOpenForTheNextMember();
     void modifyingSetsCardDateAndKeepsState();
     void choosingALevelCopiesItsDiscount();
+    void enterInTheLevelBoxAndTheLastBox();
     void walkInCustomerCannotBeDeleted();
     void levelsAreUniqueAndWalkInLevelStays();
     void cardStatePopups();
@@ -294,6 +295,40 @@ void TestMembers::choosingALevelCopiesItsDiscount() {
     QVERIFY(!empty.choose());
     QCOMPARE(messages.lastText(), QStringLiteral("没有等级可选择！"));
     QCOMPARE(messages.boxes.last().caption, QStringLiteral("警告"));
+}
+
+void TestMembers::enterInTheLevelBoxAndTheLastBox() {
+    TestDatabase t;
+    MessageRecorder messages;
+    openMembers(t.dm());
+    TFtjkh1 d(t.dm());
+    d.setMode(TFtjkh1::addMode());
+    d.show();
+    QCOMPARE(d.focusWidget(), box(d, "bm"));
+
+    QStringList opened;
+    const DialogRunner::Scope run([&](QDialog& dialog) {
+        opened << dialog.objectName();
+        return int(QDialog::Rejected);
+    });
+    auto* level = box(d, "dj");
+    QVERIFY(level->isReadOnly());
+    level->setFocus();
+    QTest::keyClick(level, Qt::Key_Return);
+    QCOMPARE(opened, QStringList{QStringLiteral("TFdj1")});
+    QCOMPARE(d.focusWidget(), level);
+
+    // Filled, Enter passes the read-only discount by and goes on to 总积分.
+    level->setText(QStringLiteral("无卡顾客"));
+    QTest::keyClick(level, Qt::Key_Return);
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(d.focusWidget(), box(d, "zjf"));
+
+    // Enter in the remark presses 保存.
+    box(d, "bz")->setFocus();
+    QTest::keyClick(box(d, "bz"), Qt::Key_Return);
+    QCOMPARE(messages.texts(), QStringList{QStringLiteral("会员卡号不可为空！")});
+    QCOMPARE(d.focusWidget(), box(d, "bm"));
 }
 
 void TestMembers::walkInCustomerCannotBeDeleted() {
