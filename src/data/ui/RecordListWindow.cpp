@@ -8,11 +8,13 @@
 #include "data/ui/Messages.h"
 #include "data/ui/QueryDialog.h"
 #include "admin/ui/GridExport.h"
+#include "admin/ui/TFdr1.h"
 #include "data/DM1.h"
 #include "print/PrintForms.h"
 #include "print/ui/TFdyPreview1.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -386,7 +388,18 @@ void RecordListWindow::exportRows() {
 void RecordListWindow::importRows() {
     if (!checkOpen())
         return;
-    // Hook: the spreadsheet import dialog with m_def.import.
+    TDM1* dm = TDM1::instance();
+    if (!dm || m_def.import.table.isEmpty())
+        return;
+    // The templates beside the program are written as .xlsx, the format the program writes.
+    QString relative = m_def.import.template_;
+    if (relative.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive))
+        relative += u'x';
+    const QString path = QDir(dm->db().folder()).filePath(relative);
+    TFdr1 dialog(*dm, m_def.import.caption, m_def.import.table, path, this);
+    DialogRunner::exec(dialog);
+    // The import leaves the dataset on the whole table, whatever its outcome.
+    refreshStatus();
 }
 
 void RecordListWindow::closeWindow() {

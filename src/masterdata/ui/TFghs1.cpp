@@ -1,6 +1,8 @@
 #include "masterdata/ui/TFghs1.h"
 
 #include "data/DM1.h"
+#include "data/ui/DialogRunner.h"
+#include "masterdata/ui/TFtjghs1.h"
 
 TFghs1::TFghs1(TDM1& dm, QWidget* parent) : RecordListWindow(listDefinition(dm), parent) {}
 
@@ -21,6 +23,12 @@ ListDefinition TFghs1::listDefinition(TDM1& dm) {
     d.popup = {{QStringLiteral("删除")}};
     d.addNeedsOpenDataset = true;
     d.deleteQuestion = QStringLiteral("确定要删除此厂商么？");
+    TDM1* data = &dm;
+    d.entry = [data](RecordListWindow& w, const QString& mode) {
+        TFtjghs1 dialog(*data, &w);
+        dialog.setMode(mode);
+        DialogRunner::exec(dialog);
+    };
     d.query.objectName = QStringLiteral("TFcxghs1");
     d.query.fields = {
         Field::text(QStringLiteral("Edit1"), QStringLiteral("名称"), QStringLiteral("where mc like?")),
