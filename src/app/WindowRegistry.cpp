@@ -11,7 +11,10 @@
 #include "data/ui/NewRecordDialogs.h"
 #include "masterdata/ui/TFghs1.h"
 #include "masterdata/ui/TFsp1.h"
+#include "masterdata/ui/TFtjghs1.h"
 #include "masterdata/ui/TFtjsp1.h"
+#include "masterdata/ui/TFtjyg1.h"
+#include "masterdata/ui/TFyg1.h"
 #include "members/ui/TFkh1.h"
 #include "members/ui/TFtjkh1.h"
 #include "members/ui/TFtjzp1.h"
@@ -57,12 +60,14 @@ WindowRegistry WindowRegistry::standard() {
     // 资料
     // The entry dialogs that the pickers' 新增 opens.
     NewRecordDialogs::set(QStringLiteral("sp"), TFtjsp1::openNew);
+    NewRecordDialogs::set(QStringLiteral("ghs"), TFtjghs1::openNew);
+    NewRecordDialogs::set(QStringLiteral("yg"), TFtjyg1::openNew);
     NewRecordDialogs::set(QStringLiteral("kh"), TFtjkh1::openNew);
     NewRecordDialogs::set(QStringLiteral("zp"), TFtjzp1::openNew);
     r.set("N201", R::child<TFsp1>([](WindowContext& c) { return new TFsp1(c.dm); }));
     r.set("N202", R::child<TFghs1>([](WindowContext& c) { return new TFghs1(c.dm); }));
     r.set("N203", R::child<TFkh1>([](WindowContext& c) { return new TFkh1(c.dm); }));
-    r.set("N204", R::later()); // employees TFyg1
+    r.set("N204", R::child<TFyg1>([](WindowContext& c) { return new TFyg1(c.dm); }));
     r.set("N206", R::child<TFzp1>([](WindowContext& c) { return new TFzp1(c.dm); }));
 
     // 业务
