@@ -37,6 +37,12 @@ int64_t roundDivide(Int128 n, Int128 divisor, Rounding mode) {
 }
 
 std::optional<Money> Money::parse(QStringView text, QString* error) {
+    return parse(text, 4, Rounding::HalfEven, error);
+}
+
+std::optional<Money> Money::parse(QStringView text, int decimals, Rounding mode, QString* error) {
+    if (decimals < 0 || decimals > 4)
+        throw std::invalid_argument("decimals out of range");
     auto fail = [error](const char* why) -> std::optional<Money> {
         if (error)
             *error = QString::fromUtf8(why);
@@ -99,10 +105,12 @@ std::optional<Money> Money::parse(QStringView text, QString* error) {
     }
     frac *= kPow10[4 - fracDigits];
     Int128 raw = whole * Scale + frac;
-    // raw + tail/tailScale, rounded half to even
+    // raw + tail/tailScale, rounded once, straight from the typed digits, to the wanted places
     const Int128 total = raw * tailScale + tail;
+    const int64_t unit = kPow10[4 - decimals];
     try {
-        return Money::fromRaw(roundDivide(negative ? -total : total, tailScale, Rounding::HalfEven));
+        const int64_t q = roundDivide(negative ? -total : total, tailScale * unit, mode);
+        return Money::fromRaw(checkedRange(Int128(q) * unit));
     } catch (const MoneyOverflow&) {
         return fail(kOutOfRange);
     }

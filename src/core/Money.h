@@ -45,6 +45,11 @@ public:
     // half to even. A lone "-" or "." or "" is not a number. On failure (also a value out of range)
     // returns nullopt and, when error is given, a short Chinese reason; it never throws.
     static std::optional<Money> parse(QStringView text, QString* error = nullptr);
+    // As parse, rounding the typed digits once to the given number of decimals (0..4): a box
+    // rounded to two places reads 1.00501 as 1.01, where rounding to four places first would
+    // give 1.0050 and then 1.00.
+    static std::optional<Money> parse(QStringView text, int decimals, Rounding mode,
+                                      QString* error = nullptr);
     // As parse, but an unparsable text throws std::invalid_argument (for literals in code and tests).
     static Money fromString(QStringView text);
 

@@ -27,6 +27,8 @@ private Q_SLOTS:
     void parseAccepts();
     void parseRejects_data();
     void parseRejects();
+    void parseRoundsTypedDigitsOnce_data();
+    void parseRoundsTypedDigitsOnce();
     void arithmeticOutOfRangeThrows();
 };
 
@@ -198,6 +200,24 @@ void TestMoney::arithmeticOutOfRangeThrows() {
     QCOMPARE((max - tiny + tiny).raw(), kMax);
     QCOMPARE((-max).raw(), -kMax);
     QCOMPARE((min * m("1") / m("1")).raw(), kMin);
+}
+
+void TestMoney::parseRoundsTypedDigitsOnce_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("twoPlaces");
+    QTest::newRow("half below the fifth place lifts") << "1.00501" << "1.01";
+    QTest::newRow("exact half to even, down") << "0.125" << "0.12";
+    QTest::newRow("exact half to even, up") << "0.135" << "0.14";
+    QTest::newRow("more than two decimals") << "1.006" << "1.01";
+    QTest::newRow("negative") << "-2.345" << "-2.34";
+}
+
+void TestMoney::parseRoundsTypedDigitsOnce() {
+    QFETCH(QString, typed);
+    QFETCH(QString, twoPlaces);
+    const auto v = Money::parse(typed, 2, Rounding::HalfEven);
+    QVERIFY(v);
+    QCOMPARE(v->toFixed(4), Money::fromString(twoPlaces).toFixed(4));
 }
 
 QTEST_APPLESS_MAIN(TestMoney)

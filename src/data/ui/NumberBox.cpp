@@ -55,10 +55,10 @@ Money NumberBox::value() const { return parsedValue().value_or(Money()); }
 void NumberBox::setValue(Money value) { setText(value.toDisplayString()); }
 
 Money NumberBox::roundToTwoDecimals() {
-    const auto v = parsedValue();
+    const auto v = Money::parse(text(), 2, Rounding::HalfEven);
     if (!v)
         return Money();
-    const Money r = v->rounded(2, Rounding::HalfEven);
+    const Money r = *v;
     const QString t = r.toFixed2();
     if (t != text())
         setText(t);
