@@ -243,7 +243,7 @@ int charCount(const std::string& utf8) {
     return n;
 }
 
-// A product name of 8 to 20 characters: brand, kind, noun and specification.
+// A product name of 8 to 20 characters: brand, kind, noun and size.
 std::string productName(Rng& r, const Group& g) {
     for (;;) {
         const std::string brand = r.pick(g.brands);
